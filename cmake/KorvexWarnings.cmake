@@ -6,6 +6,10 @@ function(korvex_warnings target)
     target_compile_options(${target} PRIVATE
       -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wno-sign-conversion
       -Wnon-virtual-dtor -Wold-style-cast -Wcast-align -Woverloaded-virtual
-      -Wnull-dereference -Wdouble-promotion -Wformat=2 -Wimplicit-fallthrough)
+      -Wdouble-promotion -Wformat=2 -Wimplicit-fallthrough)
+    if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+      # GCC 12 reports std::string concatenations in optimised builds.
+      target_compile_options(${target} PRIVATE -Wno-restrict)
+    endif()
   endif()
 endfunction()

@@ -23,7 +23,7 @@ LayerResultants layer_resultants(const SoilProfile& profile,
       r.pa1 += surcharge_layer_force(s, w.ztop, w.thk, free_height);
     const double gam = w.below_wt && w.drained ? w.gam - gamw : w.gam;
     r.pa2 = 0.5 * gam * w.thk * w.thk * c.ka * w.moda;
-    r.pa3 = -2.0 * w.cu * c.ta * w.thk * w.moda;
+    r.pa3 = 0.0 - 2.0 * w.cu * c.ta * w.thk * w.moda;  // +0 without cohesion
     r.z1 = w.ztop + 0.5 * w.thk;
     r.z2 = w.ztop + 2.0 * w.thk / 3.0;
 

@@ -6,7 +6,7 @@
 
 namespace korvex::soil::testing {
 
-struct LayerSpec {
+struct LayerData {
   int type;
   double thickness;
   double unit_weight;
@@ -17,7 +17,7 @@ struct LayerSpec {
 
 // An English-unit stage: free height `h`, water table `wtb` (deep by default),
 // the given layers stacked from the surface.
-inline StageInput english_stage(double h, std::initializer_list<LayerSpec> layers,
+inline StageInput english_stage(double h, std::initializer_list<LayerData> layers,
                                 double wtb = 10000.0) {
   StageInput in;
   in.unit_system = 1;
@@ -30,7 +30,7 @@ inline StageInput english_stage(double h, std::initializer_list<LayerSpec> layer
   in.node_count = 40;
   in.increment_length = 12.0;
   double bottom = 0.0;
-  for (const LayerSpec& l : layers) {
+  for (const LayerData& l : layers) {
     SoilLayer s;
     s.type = l.type;
     s.thickness = l.thickness;

@@ -25,31 +25,7 @@ void TEnumColumn::WriteOwnDefinition(DefinitionWriter& writer) const {
 }
 
 void TEnumColumn::InsertRows(int at, int count) {
-  InsertCells(cells_, at, count, 1);
-}
-
-void TEnumColumn::DeleteRow(int row) {
-  CheckRow(row);
-  cells_.erase(cells_.begin() + row);
-}
-
-int TEnumColumn::GetInteger(int row) const {
-  CheckRow(row);
-  return cells_[static_cast<std::size_t>(row)];
-}
-
-void TEnumColumn::SetInteger(int row, int n) {
-  const auto [first, last] = TargetRows(row);
-  for (int r = first; r <= last; ++r) {
-    int& cell = cells_[static_cast<std::size_t>(r)];
-    if (cell == n) continue;
-    cell = n;
-    Notify(r);
-  }
-}
-
-std::string TEnumColumn::GetText(int row) const {
-  return std::to_string(GetInteger(row));
+  InsertValues(at, count, 1);
 }
 
 void TEnumColumn::SetText(int row, std::string_view text) {

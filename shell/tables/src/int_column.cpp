@@ -26,31 +26,7 @@ void TIntColumn::WriteOwnDefinition(DefinitionWriter& writer) const {
 }
 
 void TIntColumn::InsertRows(int at, int count) {
-  InsertCells(cells_, at, count, default_);
-}
-
-void TIntColumn::DeleteRow(int row) {
-  CheckRow(row);
-  cells_.erase(cells_.begin() + row);
-}
-
-int TIntColumn::GetInteger(int row) const {
-  CheckRow(row);
-  return cells_[static_cast<std::size_t>(row)];
-}
-
-void TIntColumn::SetInteger(int row, int n) {
-  const auto [first, last] = TargetRows(row);
-  for (int r = first; r <= last; ++r) {
-    int& cell = cells_[static_cast<std::size_t>(r)];
-    if (cell == n) continue;
-    cell = n;
-    Notify(r);
-  }
-}
-
-std::string TIntColumn::GetText(int row) const {
-  return std::to_string(GetInteger(row));
+  InsertValues(at, count, default_);
 }
 
 void TIntColumn::SetText(int row, std::string_view text) {

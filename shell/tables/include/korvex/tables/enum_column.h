@@ -1,16 +1,17 @@
 #pragma once
 // TEnumColumn (type code 0): a choice per row, stored as the 1-based index of
 // the chosen item (1 in a new row). The window shows a drop-down list of the
-// items whose selection is index - 1. When it is the first column of a table,
+// items whose selection is index - 1; the cell text is the decimal index.
+// When it is the first column of a table,
 // a change of a row's choice replaces that row's sub-table (see TGridTable).
 #include <string>
 #include <vector>
 
-#include "korvex/tables/column.h"
+#include "korvex/tables/int_storage_column.h"
 
 namespace korvex::tables {
 
-class TEnumColumn : public TColumn {
+class TEnumColumn : public IntStorageColumn {
  public:
   static constexpr int kTypeCode = 0;
   // Drop-down count of the window's lists.
@@ -20,14 +21,8 @@ class TEnumColumn : public TColumn {
   static std::unique_ptr<TColumn> Read(DefinitionReader& reader, TGridTable& table);
 
   int TypeCode() const noexcept override { return kTypeCode; }
-  int RowCount() const noexcept override { return static_cast<int>(cells_.size()); }
   void InsertRows(int at, int count) override;
-  void DeleteRow(int row) override;
 
-  int GetInteger(int row) const override;
-  void SetInteger(int row, int n) override;
-  // The decimal index.
-  std::string GetText(int row) const override;
   // The evaluated value must be integral: "Value must be an integer.".
   void SetText(int row, std::string_view text) override;
   bool HasControls() const noexcept override { return true; }
@@ -42,7 +37,6 @@ class TEnumColumn : public TColumn {
 
  private:
   std::vector<std::string> items_;
-  std::vector<int> cells_;
 };
 
 }  // namespace korvex::tables

@@ -5,11 +5,11 @@
 // values set by program code (file reading) are only rounded.
 #include <climits>
 
-#include "korvex/tables/column.h"
+#include "korvex/tables/int_storage_column.h"
 
 namespace korvex::tables {
 
-class TIntColumn : public TColumn {
+class TIntColumn : public IntStorageColumn {
  public:
   static constexpr int kTypeCode = 1;
 
@@ -17,13 +17,8 @@ class TIntColumn : public TColumn {
   static std::unique_ptr<TColumn> Read(DefinitionReader& reader, TGridTable& table);
 
   int TypeCode() const noexcept override { return kTypeCode; }
-  int RowCount() const noexcept override { return static_cast<int>(cells_.size()); }
   void InsertRows(int at, int count) override;
-  void DeleteRow(int row) override;
 
-  int GetInteger(int row) const override;
-  void SetInteger(int row, int n) override;
-  std::string GetText(int row) const override;
   void SetText(int row, std::string_view text) override;
   std::unique_ptr<TColumn> Clone() const override;
 
@@ -43,7 +38,6 @@ class TIntColumn : public TColumn {
   int default_ = 0;
   int min_ = INT_MIN;
   int max_ = INT_MAX;
-  std::vector<int> cells_;
 };
 
 }  // namespace korvex::tables

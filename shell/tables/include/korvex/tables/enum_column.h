@@ -2,8 +2,8 @@
 // TEnumColumn (type code 0): a choice per row, stored as the 1-based index of
 // the chosen item (1 in a new row). The window shows a drop-down list of the
 // items whose selection is index - 1; the cell text is the decimal index.
-// When it is the first column of a table,
-// a change of a row's choice replaces that row's sub-table (see TGridTable).
+// When it is the first column of a table, a change of a row's choice
+// replaces that row's sub-table (see TGridTable).
 #include <string>
 #include <vector>
 

@@ -210,6 +210,8 @@ void sand_layer(PyRun& run, int j) {
     const CurveFrame f = frame_at(run, j, i);
     const FrictionSoil s{run.props.phi(f.x), 0.0, run.props.gamma_avg(f.x), b, layer.k};
     if (!(s.phi > 0.0)) stop_layer(j, "THE FRICTION ANGLE OF A SAND MUST BE GREATER THAN 0");
+    if (!(s.gamma > 0.0))
+      stop_layer(j, "THE EFFECTIVE UNIT WEIGHT OF A SAND MUST BE GREATER THAN 0");
     if (i == 0 && j > 0)
       xeq = sand_equivalent_depth(s.phi, s.gamma, b, f.x, accumulated_above(run, j));
     const double shift = j > 0 ? xeq - layer.top : 0.0;

@@ -195,9 +195,18 @@ void stiff_clay_dry_layer(PyRun& run, int j) {
 // Sand and silt build up resistance with the trapezoidal rule, the last
 // curve carrying its pu to the layer bottom.
 void accumulate_friction(double& accumulated, const CurveFrame& f, int curve, double pu,
-                         double pu_previous, double bottom) {
+                         double& pu_previous, double bottom) {
   if (curve > 0) accumulated += (f.x - f.previous_x) * (pu + pu_previous) / 2.0;
   if (curve == kCurvesPerLayer - 1) accumulated += (bottom - f.x) * pu;
+  pu_previous = pu;
+}
+
+// Heads, points and multiplier line of a sand or silt face.
+void friction_face_tail(PyRun& run, const FacePoints& pts, const CurveFrame& f, PointStyle style,
+                        RowSpacing spacing) {
+  write_yp_heads(run.out.report, run.labels, false);
+  write_points(run, pts, style, spacing);
+  write_multiplier_line(run.out.report, f.pm, f.ym);
 }
 
 void sand_layer(PyRun& run, int j) {
@@ -223,13 +232,9 @@ void sand_layer(PyRun& run, int j) {
       begin_face(run, face, f.x, true);
       write_sand_table(run.out.report, run.labels, xf, b, s.phi * kRadiansToDegrees, s.gamma,
                        r.factors.a, r.factors.b, r.resistance.wedge, r.resistance.flow_around);
-      write_yp_heads(run.out.report, run.labels, false);
-      write_points(run, pts, PointStyle::kFixed, RowSpacing::kOneBlank);
-      write_multiplier_line(run.out.report, f.pm, f.ym);
-      if (face == Face::kExcavation) {
+      friction_face_tail(run, pts, f, PointStyle::kFixed, RowSpacing::kOneBlank);
+      if (face == Face::kExcavation)
         accumulate_friction(accumulated, f, i, r.pu, pu_previous, layer.bottom);
-        pu_previous = r.pu;
-      }
     }
   }
 }
@@ -263,13 +268,9 @@ void silt_layer(PyRun& run, int j) {
       begin_face(run, face, f.x, true);
       write_silt_table(run.out.report, run.labels, xf, b, s.phi * kRadiansToDegrees, s.gamma,
                        r.factors.a, r.factors.b, r.pu_cohesion, r.pu_friction);
-      write_yp_heads(run.out.report, run.labels, false);
-      write_points(run, pts, PointStyle::kExponent, RowSpacing::kTwoBlanks);
-      write_multiplier_line(run.out.report, f.pm, f.ym);
-      if (face == Face::kExcavation) {
+      friction_face_tail(run, pts, f, PointStyle::kExponent, RowSpacing::kTwoBlanks);
+      if (face == Face::kExcavation)
         accumulate_friction(accumulated, f, i, r.pu, pu_previous, layer.bottom);
-        pu_previous = r.pu;
-      }
     }
   }
 }

@@ -19,6 +19,15 @@ double integral(F pu, double z) {
   return sum;
 }
 
+// Factor A of the sand criterion (static) at depth/width r.
+double published_a(double r) {
+  const double rs[] = {0, 0.5, 1, 1.5, 2, 2.5, 3, 4, 5, 6};
+  const double as[] = {2.83, 2.48, 2.11, 1.76, 1.48, 1.23, 1.06, 0.90, 0.88, 0.88};
+  int i = 1;
+  while (i < 9 && r >= rs[i]) ++i;
+  return as[i - 1] + (r - rs[i - 1]) * (as[i] - as[i - 1]) / (rs[i] - rs[i - 1]);
+}
+
 TEST(InvertSteppedIntegral, ConstantLinearAndBeyond) {
   EXPECT_NEAR(invert_stepped_integral([](double) { return 2.0; }, 10.0, 10, 7.0, 2.0), 3.5, 1e-12);
   // rate z, right-endpoint steps of 1: sums 1, 3, 6, 10 ... 6 < 8 <= 10.
@@ -94,14 +103,7 @@ TEST(SandEquivalent, IntegratesAWedgeResistance) {
             std::tan(be) / std::tan(be - phi) * (b + z * std::tan(be) * std::tan(al)) +
             K0 * z * std::tan(be) * (std::tan(phi) * std::sin(be) - std::tan(al)) - ka * b);
   };
-  auto a_factor = [&](double r) {
-    const double rs[] = {0, 0.5, 1, 1.5, 2, 2.5, 3, 4, 5, 6};
-    const double as[] = {2.83, 2.48, 2.11, 1.76, 1.48, 1.23, 1.06, 0.90, 0.88, 0.88};
-    int i = 1;
-    while (i < 9 && r >= rs[i]) ++i;
-    return as[i - 1] + (r - rs[i - 1]) * (as[i] - as[i - 1]) / (rs[i] - rs[i - 1]);
-  };
-  auto rate = [&](double z) { return a_factor(z / b) * pst(z); };
+  auto rate = [&](double z) { return published_a(z / b) * pst(z); };
   // The rule sums in 100 right-end steps up to the depth where pst meets
   // psd, so it is within one step of the exact depth.
   const double c1 =
@@ -130,15 +132,8 @@ TEST(SiltEquivalent, IntegratesWedgeAndCohesionTerms) {
   const double c2 = kp - ka;
   const double d = kp * kp * (kp + K0 * std::tan(phi)) - ka;
   const double step = (d - c2) * b / c1 / 50.0;
-  auto a_factor = [&](double r) {
-    const double rs[] = {0, 0.5, 1, 1.5, 2, 2.5, 3, 4, 5, 6};
-    const double as[] = {2.83, 2.48, 2.11, 1.76, 1.48, 1.23, 1.06, 0.90, 0.88, 0.88};
-    int i = 1;
-    while (i < 9 && r >= rs[i]) ++i;
-    return as[i - 1] + (r - rs[i - 1]) * (as[i] - as[i - 1]) / (rs[i] - rs[i - 1]);
-  };
   auto rate = [&](double z) {
-    return a_factor(z / b) * g * z * (c1 * z + c2 * b) + 3 * c * b + g * b * z + 0.5 * c * z;
+    return published_a(z / b) * g * z * (c1 * z + c2 * b) + 3 * c * b + g * b * z + 0.5 * c * z;
   };
   for (double depth : {10.0, 60.0, 150.0}) {
     const double xeq = silt_equivalent_depth(phi, c, g, b, x, integral(rate, depth));

@@ -103,6 +103,32 @@ TEST(PyGeneration, TinyE50WarnsOfSmallDeflections) {
             std::string::npos);
 }
 
+// The second soft-clay layer starts at the depth where its own soil would
+// have built up the resistance of the first layer's curves.
+TEST(PyGeneration, LowerLayerUsesTheEquivalentDepth) {
+  const SoilParameters upper = params(0.06, 3.0, 0.0, 0.01, 0.0);
+  const SoilParameters lower = params(0.06, 8.0, 0.0, 0.01, 0.0);
+  StageInput in = py_stage(0.0, {{1, 100.0, upper, upper}, {1, 380.0, lower, lower}});
+  in.active_width = 80.0;  // WA/WP above 3.1: no reduction, no continuous-wall rule
+  PyRunOutput run;
+  run(in);
+  const auto lines = lines_of(run.curves.str());
+  // Row 16 of the excavation face of curve n (0-based) carries pu.
+  auto pu_of = [&](int n) { return std::stod(lines[1 + 35 * n + 16].substr(6, 10)); };
+  const double b = 24.0, g = 0.06;
+  const double xs[] = {0.1, 25.0, 50.0, 75.0, 99.9};
+  double fsum = 0.0;
+  for (int i = 1; i < 5; ++i) fsum += pu_of(i) * (xs[i] - xs[i - 1]);
+  // Soft clay: F(x) = 3 c b x + gamma b x^2/2 + c x^2/4 below the cap at Np = 9.
+  const double c = 8.0;
+  const double a = 0.25 * c + 0.5 * g * b;
+  const double xeq = (-3 * c * b + std::sqrt(9 * c * c * b * b + 4 * a * fsum)) / (2 * a);
+  ASSERT_LT(xeq, 6 * c * b / (0.5 * c + g * b));
+  const double xu = 100.1 - 100.0 + xeq;
+  const double pu = c * b * std::min(3 + g * xu / c + 0.5 * xu / b, 9.0);
+  EXPECT_NEAR(pu_of(5), pu, 0.005 * pu);
+}
+
 struct StopCase {
   const char* name;
   StageInput input;

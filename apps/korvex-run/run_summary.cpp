@@ -126,9 +126,16 @@ RunSummary summarize(std::istream& report, std::istream* plot) {
         current->closed = false;
     } else if (line.find("WARNING") != std::string::npos ||
                line.find("Net active pressure is negative.") != std::string::npos) {
+      // The warning and the text lines that continue it (not the table rows
+      // that may follow without an empty line).
       std::string text = trim(line);
-      for (std::size_t k = i + 1; k < lines.size() && k <= i + 3 && !trim(lines[k]).empty(); ++k)
-        text += " " + trim(lines[k]);
+      for (std::size_t k = i + 1; k < lines.size() && k <= i + 3; ++k) {
+        const std::string next = trim(lines[k]);
+        if (next.empty() || next.find("WARNING") != std::string::npos ||
+            !numbers(next).empty() || next.find_first_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ") != 0)
+          break;
+        text += " " + next;
+      }
       bool seen = false;
       for (const auto& w : current->warnings) seen = seen || w == text;
       if (!seen) current->warnings.push_back(text);

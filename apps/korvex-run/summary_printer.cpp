@@ -106,8 +106,11 @@ void print_text(std::ostream& out, const FileReport& r) {
           << " per tieback, " << sci(t.horizontal_per_station) << ' ' << u.force
           << " horizontal per station\n";
   }
-  for (const auto& l : console_lines(r.console)) out << "  console: " << l << '\n';
-  if (r.status == FileStatus::InputError) out << "  input error: " << r.message << '\n';
+  // The engine's progress lines matter only when a run did not finish.
+  if (r.status == FileStatus::InputError) {
+    for (const auto& l : console_lines(r.console)) out << "  console: " << l << '\n';
+    out << "  input error: " << r.message << '\n';
+  }
 }
 
 void print_json(std::ostream& out, const FileReport& r) {

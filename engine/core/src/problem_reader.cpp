@@ -257,7 +257,7 @@ void read_earth_pressure(RunState& s, RunContext& ctx) {
   const bool soil_records = kep > 1 || kpy == 2;
   if (soil_records) read_soil_records(s, ctx);
   if (kep > 1) generate_pressure_points(s, ctx);
-  if (kep == 1 && soil_records && !s.stage.surcharges.empty()) add_user_surcharges(s);
+  if (kep == 1 && soil_records && !s.stage.surcharges.empty()) add_user_surcharges(s, ctx);
 
   if (kep == 0) {
     write_pressure_section(ctx.plot, 0, nullptr, 0, unit_system);

@@ -100,7 +100,12 @@ void generate_pressure_points(RunState& state, RunContext& ctx) {
   state.stage.last_total_load = np > 0 ? state.pressure[np - 1].total : 0.0;
 }
 
-void add_user_surcharges(RunState& state) {
+void add_user_surcharges(RunState& state, RunContext& ctx) {
+  // The surcharge formulas are relative to the free height.
+  if (state.stage.free_height < 1.0E-6) {
+    ctx.report.empty(2);
+    ctx.report.line("     WARNING -- FREE HEIGHT BELOW 1.0E-6: SURCHARGE PRESSURES TAKEN AS ZERO");
+  }
   const double wa = state.stage.active_width;
   for (int i = 0; i < state.pressure_count; ++i) {
     PressurePoint& p = state.pressure[i];

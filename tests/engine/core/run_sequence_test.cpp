@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <algorithm>
+#include <cmath>
 #include <sstream>
 
 #include "engine_harness.h"
@@ -239,3 +241,33 @@ INSTANTIATE_TEST_SUITE_P(
                  "ERROR -- MOMENT-EI CURVE 1 NEEDS AT LEAST TWO POINTS"},
         BadInput{"EmptyFile", std::string(), "ERROR -- DATA FILE ENDS IN RECORD 1 (TITLE) AFTER LINE 0"}),
     [](const ::testing::TestParamInfo<BadInput>& p) { return std::string(p.param.name); });
+
+// User earth pressure with an additional line load: each point's surcharge
+// part is WA times the published line-load pressure at the grid depth just
+// above it (wall length / 200 steps), and the total is soil plus surcharge.
+TEST(UserPressure, AdditionalSurchargesAddTheirPressure) {
+  const std::string data =
+      "Line load\n1 0\t1\t0\t1\t2 0 1 0 0\n40 6\t100\t1e-05\t120\t12\n0\t40\t1\t5e9\n0\n0\n"
+      "3\n0\t0\n120\t40\n240\t80\n"
+      "120\t12\t12\t1000\t1000\t1\t1\t0\n0\t0\t0\t0\t0\t0\n1\n2\t100\t60\t0\n"
+      "1\n4 480 \n0.0694 0.0  32 0.0  90 0.0  \n0.0694 0.0  32 0.0  90 0.0  \n0\n";
+  const auto out = run_engine_on(data);
+  ASSERT_NE(out.report.find("END OF ANALYSIS"), std::string::npos) << out.report;
+  std::istringstream plot(out.plot);
+  int nep = 0;
+  plot >> nep;
+  ASSERT_EQ(nep, 3);
+  const double H = 120, q = 100, m = 60 / H, dz = 240.0 / 200;
+  for (int i = 0; i < 3; ++i) {
+    double depth, total, soil, surcharge;
+    plot >> depth >> total >> soil >> surcharge;
+    double expected = 0;
+    if (depth > dz) {
+      const double zk = std::ceil(depth / dz - 1e-9) * dz - dz;  // largest grid depth below z
+      const double n = zk / H;
+      expected = 12 * (4 / 3.1416) * q * m * m * n / (H * std::pow(m * m + n * n, 2));
+    }
+    EXPECT_NEAR(surcharge, expected, 5e-3 * std::max(1.0, expected)) << depth;
+    EXPECT_NEAR(total, (soil < 1e-6 ? 0.0 : soil) + surcharge, 5e-3 * std::max(1.0, total));
+  }
+}

@@ -15,8 +15,9 @@ void read_soil_records(RunState& state, RunContext& ctx);
 void generate_pressure_points(RunState& state, RunContext& ctx);
 
 // User earth pressure with additional surcharges: adds WA times the
-// surcharge pressure to every point.
-void add_user_surcharges(RunState& state);
+// surcharge pressure to every point (0 with a free height below 1.0E-6,
+// which the report says).
+void add_user_surcharges(RunState& state, RunContext& ctx);
 
 // Generated p-y curves: runs the generator through "soildata" and appends
 // the generated curves to state.curves (user curves already read stay

@@ -8,6 +8,9 @@
 #include <vector>
 
 #include "engine_call.h"
+#ifdef KORVEX_HAVE_CONVERT
+#include "convert_command.h"
+#endif
 #include "korvex/project/dynlib.h"
 #include "korvex/project/names_file_writer.h"
 #include "korvex/project/run_folder.h"
@@ -22,6 +25,9 @@ void usage(std::ostream& out) {
   out << "usage: korvex-run [--json] FILE.kv5d [FILE.kv5d ...]\n"
          "Analyses each data file; the report (.kv5o), plot data (.kv5p) and iteration\n"
          "monitor (.kv5r) are written beside it.\n";
+#ifdef KORVEX_HAVE_CONVERT
+  out << run::kConvertUsage;
+#endif
 }
 
 run::FileReport analyse(const fs::path& file, const fs::path& library) {
@@ -81,6 +87,12 @@ run::FileReport analyse(const fs::path& file, const fs::path& library) {
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifdef KORVEX_HAVE_CONVERT
+  if (argc > 1 && std::string(argv[1]) == "--convert")
+    return run::run_convert({argv + 2, argv + argc},
+                            project::program_folder(argv[0]) / "project_tables.ktd", std::cout,
+                            std::cerr);
+#endif
   bool json = false;
   std::vector<fs::path> files;
   for (int i = 1; i < argc; ++i) {

@@ -121,7 +121,7 @@ TEST(Summary, ReadsConditionsWarningsTiebacksAndExtremes) {
   // A report and plot made in-process: a wall whose deflection limit is hit.
   std::string data = read_file(fs::path(KORVEX_SOURCE_DIR) /
                                "examples/tied-back-soldier-pile/soldier-pile.kv5d");
-  data.replace(data.find("0.5\t1e-06"), 9, "0.001\t1e-06");
+  data.replace(data.find("0.5\t1E-6"), 8, "0.001\t1E-6");
   const auto out = korvex::test::run_engine_on(data, "limit");
   std::istringstream report(out.report), plot(out.plot);
   const auto s = korvex::run::summarize(report, &plot);

@@ -72,7 +72,7 @@ class ProblemReader {
     const int kep = r_.ReadInteger();
     const int kpy = r_.ReadInteger();
     if (!long_term) {
-      if (nbc > 0) p_.ApplyRestraints = true;
+      p_.ApplyRestraints = nbc > 0;
       p_.EarthPressureOption = kep;
       p_.EarthPressureFromFile = kep > 1;
       if (kpy == 2) p_.GeneratePYCurves = true;
@@ -83,6 +83,8 @@ class ProblemReader {
       p_.LongTermAnalysis = false;
     }
     const int npyset = Count(t_.PYCurves2());
+    // Each option follows its count, so a stage without tiebacks (say) does
+    // not keep the option of the stage shown before.
     if (!long_term) {
       if (npyset > 0) p_.ApplyExternalPYCurves = true;
       p_.ApplyPYModification = npymod > 0;
@@ -94,12 +96,12 @@ class ProblemReader {
     int nmei = 0;
     if (v_ <= 2) {
       nmei = Count(t_.MEICurves2());
-      if (!long_term && nmei > 0) p_.ApplyMEICurves = true;
+      if (!long_term) p_.ApplyMEICurves = nmei > 0;
     }
     int ntie = 0;
     if (v_ == 1) {
       ntie = Count(t_.TiebackTable1());
-      if (!long_term && ntie > 0) p_.ApplyTiebacks = true;
+      if (!long_term) p_.ApplyTiebacks = ntie > 0;
     }
 
     // Record 3. Its sixth value is ActiveWidth, which record 11 repeats; a
@@ -257,9 +259,11 @@ class ProblemReader {
     TGridTable& surcharge = t_.SurchargeTable();
     if (v_ <= 2) {
       const int nsur = Count(surcharge);
-      if (!long_term && nsur > 0) p_.ApplyAdditionalSurcharge = true;
+      if (!long_term) p_.ApplyAdditionalSurcharge = nsur > 0;
       ReadRows(surcharge, {kInt, kReal, kReal, kReal}, {0, 1, 2, 3});
-    } else if (p_.LegacySurcharge[0] > 0) {
+    } else if (p_.LegacySurcharge[0] <= 0) {
+      if (!long_term) p_.ApplyAdditionalSurcharge = false;
+    } else {
       // One legacy record of point, line and strip load at one distance:
       // three rows. Distance and width are millimetres in the SI table.
       const long double to_table = si ? 1000 : 1;

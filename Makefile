@@ -11,7 +11,7 @@ BUILD    := build
 EXAMPLE  ?= examples/cantilever-sheet-pile/cantilever.kv5d
 FUZZ_SECONDS ?= 60
 FUZZERS  = engine_run_fuzzer list_reader_fuzzer word_reader_fuzzer evaluator_fuzzer \
-           definition_stream_fuzzer
+           definition_stream_fuzzer data_file_fuzzer
 
 .PHONY: all deps configure build run test test-release test-asan test-fuzz fuzz-build fuzz \
         bench clean format format-check

@@ -60,7 +60,9 @@ class ProblemReader {
     const bool stage = problem == Problem::kStage;
 
     const std::string title = r_.ReadLine();
-    if (!stage || title.find(kStageMarker) == std::string::npos) p_.Title = title;
+    // The title is the project's: a stage file holds it (stage 1) or its
+    // stage line, and neither replaces the one shown.
+    if (!stage) p_.Title = title;
 
     // Record 2.
     p_.SetUnitSystem(r_.ReadInteger());

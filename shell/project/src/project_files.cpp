@@ -72,7 +72,7 @@ namespace {
 void WriteDataFile(TProgramData& project, const std::string& stage_source) {
   if (project.StageCount > 1) {
     WriteFileReplacing(project.DataFileName, [&](std::ostream& out) {
-      JoinStageFiles(out, stage_source, project.StageCount);
+      JoinStageFiles(out, stage_source, project.StageCount, project.Title);
     });
   } else {
     WriteFileReplacing(project.DataFileName,

@@ -24,15 +24,16 @@ std::vector<std::string> SplitStages(std::istream& in) {
   return stages;
 }
 
-void JoinStageFiles(std::ostream& out, const std::string& data_file, int count) {
+void JoinStageFiles(std::ostream& out, const std::string& data_file, int count,
+                    const std::string& title) {
   for (int k = 1; k <= count; ++k) {
     const std::string stage = StageFilePath(data_file, k);
     std::ifstream in(stage, std::ios::binary);
     if (!in) throw ProjectFileError("Cannot open file " + stage);
     std::string line;
-    while (std::getline(in, line)) {
+    for (bool first = k == 1; std::getline(in, line); first = false) {
       if (!line.empty() && line.back() == '\r') line.pop_back();
-      out << line << '\n';
+      out << (first ? title : line) << '\n';
     }
   }
 }

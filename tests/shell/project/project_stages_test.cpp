@@ -119,6 +119,16 @@ TEST_F(ProjectStagesTest, ASavedStagedProjectJoinsItsStages) {
   EXPECT_TRUE(dialogs.shown.empty());
 }
 
+TEST_F(ProjectStagesTest, ATitleEditedOnALaterStageIsSaved) {
+  ChangeStageCount(project, 2, dialogs);
+  SwitchStage(project, 2, dialogs);
+  project.Title = "Renamed wall";
+  SaveProject(project);
+  EXPECT_EQ(ReadText(project.DataFileName).rfind("Renamed wall\n", 0), 0u);
+  SwitchStage(project, 1, dialogs);
+  EXPECT_EQ(project.Title, "Renamed wall");
+}
+
 TEST_F(ProjectStagesTest, SaveAsMovesTheStageFiles) {
   ChangeStageCount(project, 2, dialogs);
   SaveProject(project);

@@ -27,7 +27,7 @@ bool ReadWholeFile(TProgramData& project, std::istream& in, FileVersion version,
                    UserDialogs& dialogs);
 
 // Reads one stage file into the tables, in the layout told by HasMEICount
-// and HasTiebackCount. The title is kept for a stage line (" Stage No : k").
+// and HasTiebackCount. The project's title is kept.
 // The final integer goes to NextCaseCode. Returns false when a token error
 // was shown; a file that cannot be opened raises tables::InputOutputError.
 bool ReadStageFile(TProgramData& project, const std::string& path, UserDialogs& dialogs);

@@ -14,9 +14,11 @@ namespace korvex::project {
 // holding the stage marker starts the next stage.
 std::vector<std::string> SplitStages(std::istream& in);
 
-// Copies the stage files 1..count of `data_file` line by line to `out`.
-// ProjectFileError when one cannot be read.
-void JoinStageFiles(std::ostream& out, const std::string& data_file, int count);
+// Copies the stage files 1..count of `data_file` line by line to `out`,
+// with `title` as the first line (the title may have been edited while a
+// later stage was shown). ProjectFileError when one cannot be read.
+void JoinStageFiles(std::ostream& out, const std::string& data_file, int count,
+                    const std::string& title);
 
 // Moves the stage files 1..count of `from` (a data-file path) to the same
 // stage files of `to`, replacing those; missing ones are skipped.

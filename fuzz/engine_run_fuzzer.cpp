@@ -1,7 +1,8 @@
 // Whole engine runs on arbitrary data files: names.dat and the data file in a
 // scratch folder of this process, the engine called in-process as the shell
 // would call the library. Whatever the file holds, the call returns 0 and
-// leaves a report behind.
+// leaves a report behind, and deflections that are not numbers never stand
+// in a report as a solution within the allowable deflection.
 #include <unistd.h>
 
 #include <cstddef>
@@ -47,6 +48,40 @@ const ScratchFolder& Scratch() {
   return folder;
 }
 
+std::string ReadAll(const fs::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+// True when a results table shows a NaN deflection under a heading that does
+// not say the allowable deflection was exceeded.
+bool UnflaggedNanDeflection(const std::string& report) {
+  std::istringstream in(report);
+  bool exceeded = false;
+  bool in_table = false;
+  for (std::string line; std::getline(in, line);) {
+    if (line.find("RESULTS -- ITERATION") != std::string::npos) {
+      exceeded = false;
+      in_table = false;
+    } else if (line.find("MAX ALLOWABLE DEFLECTION EXCEEDED") != std::string::npos) {
+      exceeded = true;
+    } else if (line.rfind("   ------    ----        ----", 0) == 0) {
+      in_table = true;
+    } else if (in_table) {
+      std::istringstream row(line);
+      std::string station, depth, deflection;
+      if (!(row >> station >> depth >> deflection)) {
+        in_table = false;
+      } else if (deflection == "NaN" && !exceeded) {
+        return true;
+      }
+    }
+  }
+  return false;
+}
+
 std::tm FixedClock() {
   std::tm t{};
   t.tm_year = 2015 - 1900;
@@ -70,5 +105,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   env.now = FixedClock;
   if (korvex::engine::run_engine(korvex::engine::kInterfaceCode, env) != 0) std::abort();
   if (!fs::exists(dir / "wall.kv5o")) std::abort();
+  if (UnflaggedNanDeflection(ReadAll(dir / "wall.kv5o"))) std::abort();
   return 0;
 }

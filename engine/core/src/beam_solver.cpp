@@ -95,8 +95,10 @@ PassCounts solve_pass(StationArrays& st, const Geometry& g, double max_deflectio
     const double old = Y[J];
     Y[J] = C[J] * Y[J + 2] + B[J] * Y[J + 1] + A[J];
     if (J <= g.tip()) {
-      if (max_deflection - std::fabs(Y[J]) < 0.0) ++counts.over_limit;
-      if (std::fabs(Y[J] - old) - tolerance > 0.0) ++counts.not_closed;
+      // Written so that a NaN deflection (loads or stiffness beyond the
+      // range of doubles) counts as over the limit and not closed.
+      if (!(std::fabs(Y[J]) <= max_deflection)) ++counts.over_limit;
+      if (!(std::fabs(Y[J] - old) <= tolerance)) ++counts.not_closed;
     }
   }
   Y[3] = B[3] * Y[4] + C[3] * Y[5] + A[3];

@@ -271,3 +271,17 @@ TEST(UserPressure, AdditionalSurchargesAddTheirPressure) {
     EXPECT_NEAR(total, (soil < 1e-6 ? 0.0 : soil) + surcharge, 5e-3 * std::max(1.0, total));
   }
 }
+
+// Fault found while hardening: a load beyond the range of doubles made every
+// deflection NaN, and the pass was taken as closed because NaN fails every
+// comparison. The report must not present such numbers as a solution.
+TEST(SolutionConditions, NonFiniteDeflectionsExceedTheLimitAndDoNotClose) {
+  std::string data = problem("Overflowing load", 1, 0);
+  const std::string load = "1\t0\t0\t100\t0\t0\n";
+  data.replace(data.find(load), load.size(), "1\t0\t0\t1e308\t0\t0\n");
+  const auto out = run_engine_on(data);
+  ASSERT_NE(out.report.find("NaN"), std::string::npos);  // the numbers the pass produced
+  EXPECT_NE(out.report.find("MAX ALLOWABLE DEFLECTION EXCEEDED AT"), std::string::npos);
+  EXPECT_NE(out.report.find("RESULTS -- ITERATION  1\n"), std::string::npos);
+  EXPECT_NE(out.report.find("SOLUTION NOT CLOSED"), std::string::npos);
+}

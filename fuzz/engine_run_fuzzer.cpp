@@ -1,8 +1,8 @@
 // Whole engine runs on arbitrary data files: names.dat and the data file in a
 // scratch folder of this process, the engine called in-process as the shell
 // would call the library. Whatever the file holds, the call returns 0 and
-// leaves a report behind, and deflections that are not numbers never stand
-// in a report as a solution within the allowable deflection.
+// leaves a report behind, and results that are not numbers never stand in a
+// report as a solution within the allowable deflection.
 #include <unistd.h>
 
 #include <cstddef>
@@ -55,9 +55,9 @@ std::string ReadAll(const fs::path& file) {
   return s.str();
 }
 
-// True when a results table shows a NaN deflection under a heading that does
-// not say the allowable deflection was exceeded.
-bool UnflaggedNanDeflection(const std::string& report) {
+// True when a results table shows a value that is not a number under a
+// heading that does not say the allowable deflection was exceeded.
+bool UnflaggedNan(const std::string& report) {
   std::istringstream in(report);
   bool exceeded = false;
   bool in_table = false;
@@ -70,11 +70,9 @@ bool UnflaggedNanDeflection(const std::string& report) {
     } else if (line.rfind("   ------    ----        ----", 0) == 0) {
       in_table = true;
     } else if (in_table) {
-      std::istringstream row(line);
-      std::string station, depth, deflection;
-      if (!(row >> station >> depth >> deflection)) {
+      if (line.find_first_not_of(' ') == std::string::npos) {
         in_table = false;
-      } else if (deflection == "NaN" && !exceeded) {
+      } else if (line.find("NaN") != std::string::npos && !exceeded) {
         return true;
       }
     }
@@ -105,6 +103,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   env.now = FixedClock;
   if (korvex::engine::run_engine(korvex::engine::kInterfaceCode, env) != 0) std::abort();
   if (!fs::exists(dir / "wall.kv5o")) std::abort();
-  if (UnflaggedNanDeflection(ReadAll(dir / "wall.kv5o"))) std::abort();
+  if (UnflaggedNan(ReadAll(dir / "wall.kv5o"))) std::abort();
   return 0;
 }

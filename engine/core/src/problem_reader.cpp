@@ -378,6 +378,9 @@ void read_problem(RunState& s, RunContext& ctx) {
   if (n > kMaxNodes) too_much_data();
   if (n < 1) stop("ERROR -- THE WALL NEEDS AT LEAST ONE INCREMENT");
   if (!(h > 0.0)) stop("ERROR -- THE INCREMENT LENGTH MUST BE POSITIVE");
+  // The solver works with h squared and cubed: an h whose cube underflows or
+  // overflows gives NaN moments and shears in a solution that closes.
+  if (!std::isnormal(h * h * h)) stop("ERROR -- THE INCREMENT LENGTH IS OUT OF RANGE");
   s.geo.set(n, h);
 
   s.stage = soil::StageInput{};

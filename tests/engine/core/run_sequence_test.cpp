@@ -226,6 +226,11 @@ INSTANTIATE_TEST_SUITE_P(
                  "ERROR -- THE WALL NEEDS AT LEAST ONE INCREMENT"},
         BadInput{"ZeroIncrementLength", with(kGood, "10 12", "10 0"),
                  "ERROR -- THE INCREMENT LENGTH MUST BE POSITIVE"},
+        // Fault found while hardening: these closed with NaN moments and shears.
+        BadInput{"UnderflowingIncrementLength", with(kGood, "10 12", "10 1e-300"),
+                 "ERROR -- THE INCREMENT LENGTH IS OUT OF RANGE"},
+        BadInput{"OverflowingIncrementLength", with(kGood, "10 12", "10 1e200"),
+                 "ERROR -- THE INCREMENT LENGTH IS OUT OF RANGE"},
         BadInput{"NegativeCount", with(kGood, "1 1\t1", "1 -1\t1"),
                  "ERROR -- NEGATIVE COUNT IN RECORD 2 (CONTROL) ON LINE 2"},
         BadInput{"UnknownCode", with(kGood, "\t0\t0\t0 0 1", "\t0\t7\t0 0 1"),
